@@ -1,0 +1,165 @@
+// The runtime's C interface, as libgfortran.so.5 on x86-64 lays it out.
+//
+// Every layout here was read off what gfortran 12 emits for one-statement
+// programs (its -fdump-tree-original(-raw) output and the offsets in its -S
+// assembly); the static_asserts pin those readings, so a runtime or platform
+// that lays a record out differently stops the build instead of corrupting
+// the caller's frame. Only the frame's own sources include this header.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <new>
+
+#include "frame/statement.hpp"
+#include "frame/view.hpp"
+
+namespace gfortran {
+
+// Text lengths travel as 64-bit integers (the compiler passes integer(kind=8)).
+using charlen = std::int64_t;
+// Descriptor fields are pointer-sized signed integers.
+using index = std::ptrdiff_t;
+
+// The part of the data-transfer block that every statement shares.
+struct StatementCommon {
+    std::int32_t flags;
+    std::int32_t unit;
+    const char* filename;
+    std::int32_t line;
+    // Message and status fields, which no statement of ours asks for.
+    std::byte unrequested[28];
+};
+static_assert(offsetof(StatementCommon, flags) == 0);
+static_assert(offsetof(StatementCommon, unit) == 4);
+static_assert(offsetof(StatementCommon, filename) == 8);
+static_assert(offsetof(StatementCommon, line) == 16);
+static_assert(sizeof(StatementCommon) == 48);
+
+// The data-transfer block: the fields a statement fills, then the runtime's
+// private area, reserved at its full size because the runtime writes all of it.
+struct DataTransfer {
+    StatementCommon common;
+    std::byte unrequested[32];  // record number, size and internal-unit fields
+    const char* format;
+    charlen format_len;
+    charlen advance_len;
+    const char* advance;
+    std::byte runtime_private[416];
+};
+static_assert(offsetof(DataTransfer, format) == 80);
+static_assert(offsetof(DataTransfer, format_len) == 88);
+static_assert(offsetof(DataTransfer, advance_len) == 96);
+static_assert(offsetof(DataTransfer, advance) == 104);
+static_assert(sizeof(DataTransfer) == 528);
+static_assert(alignof(DataTransfer) == 8);
+
+// Statement flags (common.flags).
+inline constexpr std::int32_t list_directed = 1 << 7;
+inline constexpr std::int32_t format_given = 1 << 12;
+inline constexpr std::int32_t advance_given = 1 << 13;
+static_assert(list_directed == 128 && format_given == 4096 && (format_given | advance_given) == 12288);
+
+inline constexpr std::int32_t input_unit = 5;
+inline constexpr std::int32_t output_unit = 6;
+
+// Element type codes of the descriptor's type word.
+inline constexpr std::int8_t type_integer = 1;
+inline constexpr std::int8_t type_real = 3;
+
+struct ElementType {
+    std::size_t elem_len;
+    std::int32_t version;
+    std::int8_t rank;
+    std::int8_t type;
+    std::int16_t attribute;
+};
+static_assert(offsetof(ElementType, elem_len) == 0);
+static_assert(offsetof(ElementType, version) == 8);
+static_assert(offsetof(ElementType, rank) == 12);
+static_assert(offsetof(ElementType, type) == 13);
+static_assert(offsetof(ElementType, attribute) == 14);
+static_assert(sizeof(ElementType) == 16);
+
+struct Dimension {
+    index stride;
+    index lower_bound;
+    index upper_bound;
+};
+static_assert(sizeof(Dimension) == 24);
+
+// The array descriptor. Element k of a rank-1 view is base[offset + k * stride],
+// counted in elements; span repeats the element size in bytes.
+template <std::size_t Rank>
+struct Descriptor {
+    void* base;
+    index offset;
+    ElementType dtype;
+    index span;
+    Dimension dim[Rank];
+};
+static_assert(offsetof(Descriptor<1>, base) == 0);
+static_assert(offsetof(Descriptor<1>, offset) == 8);
+static_assert(offsetof(Descriptor<1>, dtype) == 16);
+static_assert(offsetof(Descriptor<1>, span) == 32);
+static_assert(offsetof(Descriptor<1>, dim) == 40);
+static_assert(sizeof(Descriptor<1>) == 64);
+static_assert(sizeof(Descriptor<2>) == 88);
+
+// The public types reserve room for these records in the caller's frame.
+static_assert(sizeof(DataTransfer) == sizeof(console::detail::BlockStorage));
+static_assert(alignof(DataTransfer) <= alignof(console::detail::BlockStorage));
+static_assert(sizeof(Descriptor<1>) == sizeof(console::detail::DescriptorStorage<1>));
+static_assert(sizeof(Descriptor<2>) == sizeof(console::detail::DescriptorStorage<2>));
+static_assert(alignof(Descriptor<1>) <= alignof(console::detail::DescriptorStorage<1>));
+
+// Declared inside a namespace so that the runtime's names, which begin with an
+// underscore, stay out of the global namespace that C++ reserves for them.
+extern "C" {
+void _gfortran_set_args(int argc, char** argv);
+void _gfortran_set_options(int count, const int options[]);
+
+void _gfortran_st_write(DataTransfer*);
+void _gfortran_st_write_done(DataTransfer*);
+void _gfortran_st_read(DataTransfer*);
+void _gfortran_st_read_done(DataTransfer*);
+
+void _gfortran_transfer_character_write(DataTransfer*, const char* text, charlen length);
+void _gfortran_transfer_character(DataTransfer*, char* field, charlen length);
+void _gfortran_transfer_integer_write(DataTransfer*, const void* value, int kind);
+void _gfortran_transfer_integer(DataTransfer*, void* value, int kind);
+void _gfortran_transfer_real_write(DataTransfer*, const void* value, int kind);
+void _gfortran_transfer_array_write(DataTransfer*, Descriptor<1>* view, int kind, charlen text_length);
+
+void _gfortran_concat_string(charlen result_length, char* result, charlen left_length, const char* left,
+                             charlen right_length, const char* right);
+void _gfortran_arandom_r4(Descriptor<1>* view);
+
+[[noreturn]] void _gfortran_runtime_error(const char* format, ...);
+[[noreturn]] void _gfortran_os_error(const char* message);
+}
+
+// The records that the public types reserve room for. Each is created in its
+// storage by placement new before any of these is called.
+inline DataTransfer* block_in(console::detail::BlockStorage& storage) {
+    return std::launder(reinterpret_cast<DataTransfer*>(storage.bytes));
+}
+
+template <std::size_t Rank>
+Descriptor<Rank>* descriptor_in(console::detail::DescriptorStorage<Rank>& storage) {
+    return std::launder(reinterpret_cast<Descriptor<Rank>*>(storage.bytes));
+}
+
+template <std::size_t Rank>
+const Descriptor<Rank>* descriptor_in(const console::detail::DescriptorStorage<Rank>& storage) {
+    return std::launder(reinterpret_cast<const Descriptor<Rank>*>(storage.bytes));
+}
+
+// The runtime takes descriptors by a non-const pointer: it may write the
+// elements a view shows (a random fill), but never the descriptor itself.
+template <std::size_t Rank>
+Descriptor<Rank>* for_runtime(const console::detail::ViewCore<Rank>& view) {
+    return const_cast<Descriptor<Rank>*>(descriptor_in(view.storage()));
+}
+
+}  // namespace gfortran
