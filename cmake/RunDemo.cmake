@@ -1,0 +1,25 @@
+# cmake -DBIN=<programs> -DWORK=<scratch folder> -P RunDemo.cmake
+# Shows a transcript of each program of the suite run with a sample input.
+
+function(show program typed)
+  file(WRITE ${WORK}/${program}.in "${typed}")
+  if(typed)
+    string(REPLACE "\n" "\\n" escaped "${typed}")
+    set(command "printf '${escaped}' | ${program}")
+  else()
+    set(command "${program}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E echo "\n\$ ${command}")
+  execute_process(COMMAND ${BIN}/${program} INPUT_FILE ${WORK}/${program}.in)
+endfunction()
+
+file(MAKE_DIRECTORY ${WORK})
+show(runsum "10\n")
+show(oddsum "11\n")
+show(scalias "")
+show(secalias "")
+show(gridfill "4\n")
+show(dotprod "")
+show(randstat "")
+show(strorder "pomme\nabricot\n")
+show(namecard "")
