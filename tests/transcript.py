@@ -33,6 +33,7 @@ import select
 import shlex
 import subprocess
 import sys
+from dataclasses import dataclass, field
 from pathlib import Path
 
 BACKTRACE_HEADER = b"Error termination. Backtrace:"
@@ -41,17 +42,16 @@ TIMEOUT_SECONDS = 120
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"|([a-z-]+)=|(\S+)')
 
 
+@dataclass
 class Case:
-    def __init__(self, name):
-        self.name = name
-        self.args = []
-        self.stdin = b""
-        self.stdout = b""
-        self.status = 0
-        self.stderr_lines = []
-        self.prompt_first = False
-        self.memory_mib = None
-        self.random = None
+    args: list = field(default_factory=list)
+    stdin: bytes = b""
+    stdout: bytes = b""
+    status: int = 0
+    stderr_lines: list = field(default_factory=list)
+    prompt_first: bool = False
+    memory_mib: int | None = None
+    random: str | None = None
 
 
 def literal(text):
@@ -59,7 +59,7 @@ def literal(text):
 
 
 def parse_case(name, text):
-    case = Case(name)
+    case = Case()
     key = None
     values = {}
     for match in TOKEN.finditer(text):
@@ -67,15 +67,13 @@ def parse_case(name, text):
         if new_key is not None:
             key = new_key
             values.setdefault(key, [])
-        elif quoted is not None:
-            values[key].append(literal(quoted))
         elif word == "prompt-first":
             case.prompt_first = True
             key = None
         elif key is None:
-            raise SystemExit(f"case {name}: {word} belongs to no field")
+            raise SystemExit(f"case {name}: {match.group(0)} belongs to no field")
         else:
-            values[key].append(word.encode())
+            values[key].append(literal(quoted) if quoted is not None else word.encode())
     for key, items in values.items():
         if key == "args":
             case.args = [item.decode("utf-8", "surrogateescape") for item in items]
@@ -123,19 +121,21 @@ class Runner:
         self.sanitized = sanitized
 
     def environment(self, case):
-        env = dict(os.environ)
-        asan = [env["ASAN_OPTIONS"]] if env.get("ASAN_OPTIONS") else []
+        """The variables a case adds to the environment."""
+        added = {}
+        asan = [os.environ["ASAN_OPTIONS"]] if os.environ.get("ASAN_OPTIONS") else []
         if case.random is not None:
-            env["LD_PRELOAD"] = self.fixture
-            env["RANDOM_FIXTURE"] = case.random
-            asan.append("verify_asan_link_order=0")
+            added["LD_PRELOAD"] = self.fixture
+            added["RANDOM_FIXTURE"] = case.random
+            if self.sanitized:
+                asan.append("verify_asan_link_order=0")
         if case.memory_mib is not None and self.sanitized:
             # The sanitizer's shadow memory needs far more address space than
             # any limit would leave, so its allocator carries the limit instead.
             asan.append(f"allocator_may_return_null=1:max_allocation_size_mb={case.memory_mib}")
         if asan:
-            env["ASAN_OPTIONS"] = ":".join(asan)
-        return env
+            added["ASAN_OPTIONS"] = ":".join(asan)
+        return added
 
     def limits(self, case):
         if case.memory_mib is None or self.sanitized:
@@ -146,7 +146,7 @@ class Runner:
     def run(self, program, case):
         command = [str(self.bin_dir / program), *case.args]
         process = subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                   stderr=subprocess.PIPE, env=self.environment(case),
+                                   stderr=subprocess.PIPE, env={**os.environ, **self.environment(case)},
                                    preexec_fn=self.limits(case), bufsize=0)
         early = b""
         if case.prompt_first:
@@ -194,15 +194,13 @@ def diff(expected, actual):
     return list(difflib.unified_diff(lines(expected), lines(actual), "expected", "actual", lineterm=""))
 
 
-def reproduce(command, case):
+def reproduce(runner, command, case):
     stdin = "".join(chr(b) if 32 <= b < 127 and chr(b) not in "'\\%" else f"\\{b:03o}" for b in case.stdin)
-    prefix = []
-    if case.random is not None:
-        prefix.append(f"LD_PRELOAD=<fixture> RANDOM_FIXTURE={shlex.quote(case.random)}")
-    if case.memory_mib is not None:
-        prefix.append(f"(ulimit -v {case.memory_mib << 10};")
-    line = f"printf '{stdin}' | " + " ".join(prefix + [shlex.join(command)])
-    return line + (")" if case.memory_mib is not None else "")
+    words = [f"{name}={shlex.quote(value)}" for name, value in runner.environment(case).items()]
+    words.append(shlex.join(command))
+    if case.memory_mib is not None and not runner.sanitized:
+        return f"printf '{stdin}' | (ulimit -v {case.memory_mib << 10}; {' '.join(words)})"
+    return f"printf '{stdin}' | {' '.join(words)}"
 
 
 def run_case(runner, path, name):
@@ -221,7 +219,7 @@ def run_case(runner, path, name):
     problems += check_stderr(case.stderr_lines, err)
     if problems:
         print("\n".join(problems))
-        print("reproduce with:\n  " + reproduce(command, case))
+        print("reproduce with:\n  " + reproduce(runner, command, case))
         if err and not case.stderr_lines:
             print("standard error was:\n" + err.decode(errors="replace"))
         return 1
