@@ -45,7 +45,6 @@ public:
     void* base() const;
     Bounds bounds(std::size_t dimension) const;
 
-    DescriptorStorage<Rank>& storage() { return storage_; }
     const DescriptorStorage<Rank>& storage() const { return storage_; }
 
 private:
