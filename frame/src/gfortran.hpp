@@ -1,8 +1,12 @@
-// The runtime's C interface, as libgfortran.so.5 on x86-64 lays it out.
+// The runtime's C interface, as libgfortran (interface 5, gfortran 12) lays it
+// out on each target the suite builds for: x86-64 Linux, i386 Linux and i686
+// Windows (MinGW).
 //
 // Every layout here was read off what gfortran 12 emits for one-statement
-// programs (its -fdump-tree-original(-raw) output and the offsets in its -S
-// assembly); the static_asserts pin those readings, so a runtime or platform
+// programs on each target (its -fdump-tree-original(-raw) output and the
+// offsets in its -S assembly). The records are declared with the field types
+// the compiler uses, so the platform's own alignment rules place them; the
+// static_asserts below pin the readings per target, so a runtime or platform
 // that lays a record out differently stops the build instead of corrupting
 // the caller's frame. Only the frame's own sources include this header.
 #pragma once
@@ -16,8 +20,8 @@
 
 namespace gfortran {
 
-// Text lengths travel as 64-bit integers (the compiler passes integer(kind=8)).
-using charlen = std::int64_t;
+// Text lengths travel as the platform's size type.
+using charlen = std::size_t;
 // Descriptor fields are pointer-sized signed integers.
 using index = std::ptrdiff_t;
 
@@ -28,31 +32,60 @@ struct StatementCommon {
     const char* filename;
     std::int32_t line;
     // Message and status fields, which no statement of ours asks for.
-    std::byte unrequested[28];
+    charlen iomsg_len;
+    char* iomsg;
+    std::int32_t* iostat;
 };
-static_assert(offsetof(StatementCommon, flags) == 0);
-static_assert(offsetof(StatementCommon, unit) == 4);
-static_assert(offsetof(StatementCommon, filename) == 8);
-static_assert(offsetof(StatementCommon, line) == 16);
-static_assert(sizeof(StatementCommon) == 48);
 
-// The data-transfer block: the fields a statement fills, then the runtime's
-// private area, reserved at its full size because the runtime writes all of it.
-struct DataTransfer {
+// The data-transfer block: the fields a statement fills, then the rest of the
+// block, reserved at its full size because the runtime writes all of it.
+template <std::size_t Rest>
+struct DataTransferOf {
     StatementCommon common;
-    std::byte unrequested[32];  // record number, size and internal-unit fields
+    // Record number, size and internal-unit fields, unrequested.
+    std::int64_t rec;
+    std::int32_t* size;
+    std::int32_t* iolength;
+    void* internal_unit_desc;
     const char* format;
     charlen format_len;
     charlen advance_len;
     const char* advance;
-    std::byte runtime_private[416];
+    std::byte rest[Rest];
 };
-static_assert(offsetof(DataTransfer, format) == 80);
-static_assert(offsetof(DataTransfer, format_len) == 88);
-static_assert(offsetof(DataTransfer, advance_len) == 96);
-static_assert(offsetof(DataTransfer, advance) == 104);
-static_assert(sizeof(DataTransfer) == 528);
-static_assert(alignof(DataTransfer) == 8);
+
+// What the probes showed on each target.
+struct Layout {
+    std::size_t line, iomsg_len, common;
+    std::size_t format, format_len, advance_len, advance, block, block_align;
+    std::size_t dtype, rank, span, dim, descriptor1, descriptor2;
+};
+#if defined(__x86_64__) && defined(__linux__)
+inline constexpr Layout probed{16, 24, 48, 80, 88, 96, 104, 528, 8, 16, 28, 32, 40, 64, 88};
+#elif defined(__i386__) && defined(__linux__)
+inline constexpr Layout probed{12, 16, 28, 48, 52, 56, 60, 340, 4, 8, 16, 20, 24, 36, 48};
+#elif defined(__i386__) && defined(_WIN32)
+// A 64-bit field is 8-byte aligned here, unlike on i386 Linux: the record
+// number moves, and everything after it with it.
+inline constexpr Layout probed{12, 16, 28, 52, 56, 60, 64, 344, 8, 8, 16, 20, 24, 36, 48};
+#else
+#error "no probed layout of the runtime's records for this target"
+#endif
+
+using DataTransfer = DataTransferOf<probed.block - probed.advance - sizeof(const char*)>;
+
+static_assert(offsetof(StatementCommon, flags) == 0);
+static_assert(offsetof(StatementCommon, unit) == 4);
+static_assert(offsetof(StatementCommon, filename) == 8);
+static_assert(offsetof(StatementCommon, line) == probed.line);
+static_assert(offsetof(StatementCommon, iomsg_len) == probed.iomsg_len);
+static_assert(sizeof(StatementCommon) == probed.common);
+static_assert(offsetof(DataTransfer, format) == probed.format);
+static_assert(offsetof(DataTransfer, format_len) == probed.format_len);
+static_assert(offsetof(DataTransfer, advance_len) == probed.advance_len);
+static_assert(offsetof(DataTransfer, advance) == probed.advance);
+static_assert(sizeof(DataTransfer) == probed.block);
+static_assert(alignof(DataTransfer) == probed.block_align);
 
 // Statement flags (common.flags).
 inline constexpr std::int32_t list_directed = 1 << 7;
@@ -75,18 +108,15 @@ struct ElementType {
     std::int16_t attribute;
 };
 static_assert(offsetof(ElementType, elem_len) == 0);
-static_assert(offsetof(ElementType, version) == 8);
-static_assert(offsetof(ElementType, rank) == 12);
-static_assert(offsetof(ElementType, type) == 13);
-static_assert(offsetof(ElementType, attribute) == 14);
-static_assert(sizeof(ElementType) == 16);
+static_assert(probed.dtype + offsetof(ElementType, rank) == probed.rank);
+static_assert(offsetof(ElementType, type) == offsetof(ElementType, rank) + 1);
 
 struct Dimension {
     index stride;
     index lower_bound;
     index upper_bound;
 };
-static_assert(sizeof(Dimension) == 24);
+static_assert(sizeof(Dimension) == 3 * sizeof(index));
 
 // The array descriptor. Element k of a rank-1 view is base[offset + k * stride],
 // counted in elements; span repeats the element size in bytes.
@@ -99,19 +129,20 @@ struct Descriptor {
     Dimension dim[Rank];
 };
 static_assert(offsetof(Descriptor<1>, base) == 0);
-static_assert(offsetof(Descriptor<1>, offset) == 8);
-static_assert(offsetof(Descriptor<1>, dtype) == 16);
-static_assert(offsetof(Descriptor<1>, span) == 32);
-static_assert(offsetof(Descriptor<1>, dim) == 40);
-static_assert(sizeof(Descriptor<1>) == 64);
-static_assert(sizeof(Descriptor<2>) == 88);
+static_assert(offsetof(Descriptor<1>, offset) == sizeof(void*));
+static_assert(offsetof(Descriptor<1>, dtype) == probed.dtype);
+static_assert(offsetof(Descriptor<1>, span) == probed.span);
+static_assert(offsetof(Descriptor<1>, dim) == probed.dim);
+static_assert(sizeof(Descriptor<1>) == probed.descriptor1);
+static_assert(sizeof(Descriptor<2>) == probed.descriptor2);
 
-// The public types reserve room for these records in the caller's frame.
-static_assert(sizeof(DataTransfer) == sizeof(console::detail::BlockStorage));
+// The public types reserve room for these records in the caller's frame, at
+// the size of the widest target.
+static_assert(sizeof(DataTransfer) <= sizeof(console::detail::BlockStorage));
 static_assert(alignof(DataTransfer) <= alignof(console::detail::BlockStorage));
-static_assert(sizeof(Descriptor<1>) == sizeof(console::detail::DescriptorStorage<1>));
-static_assert(sizeof(Descriptor<2>) == sizeof(console::detail::DescriptorStorage<2>));
-static_assert(alignof(Descriptor<1>) <= alignof(console::detail::DescriptorStorage<1>));
+static_assert(sizeof(Descriptor<1>) <= sizeof(console::detail::DescriptorStorage<1>));
+static_assert(sizeof(Descriptor<2>) <= sizeof(console::detail::DescriptorStorage<2>));
+static_assert(alignof(Descriptor<2>) <= alignof(console::detail::DescriptorStorage<2>));
 
 // Declared inside a namespace so that the runtime's names, which begin with an
 // underscore, stay out of the global namespace that C++ reserves for them.
@@ -135,7 +166,10 @@ void _gfortran_concat_string(charlen result_length, char* result, charlen left_l
                              charlen right_length, const char* right);
 void _gfortran_arandom_r4(Descriptor<1>* view);
 
+void _gfortran_flush_i4(const std::int32_t* unit);
+
 [[noreturn]] void _gfortran_runtime_error(const char* format, ...);
+[[noreturn]] void _gfortran_runtime_error_at(const char* where, const char* format, ...);
 [[noreturn]] void _gfortran_os_error(const char* message);
 }
 

@@ -5,9 +5,9 @@
 namespace console {
 
 void detail::concat(std::span<char> result, std::string_view left, std::string_view right) {
-    gfortran::_gfortran_concat_string(static_cast<gfortran::charlen>(result.size()), result.data(),
-                                      static_cast<gfortran::charlen>(left.size()), left.data(),
-                                      static_cast<gfortran::charlen>(right.size()), right.data());
+    gfortran::_gfortran_concat_string(result.size(), result.data(),
+                                      left.size(), left.data(),
+                                      right.size(), right.data());
 }
 
 void random_fill(const ArrayView<float>& view) {
