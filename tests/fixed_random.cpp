@@ -1,7 +1,8 @@
-// Preloaded in place of the runtime's random fill, so that a test can choose
-// the table a program draws. The values come from RANDOM_FIXTURE, separated
-// by commas, and go to the view's elements in index order, each located
-// through the view's base, offset and stride as the runtime would.
+// Linked into a copy of randstat in place of the runtime's random fill, so
+// that a test can choose the table it draws. The values come from
+// RANDOM_FIXTURE, separated by commas, and go to the view's elements in index
+// order, each located through the view's base, offset and stride as the
+// runtime would.
 #include <cstdlib>
 #include <cstring>
 

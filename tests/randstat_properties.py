@@ -5,11 +5,10 @@ of the printed table. Nine significant digits give back the exact 32-bit real,
 and each operation done in double precision and rounded to 32 bits gives the
 correctly rounded 32-bit result (53 >= 2 * 24 + 2 bits)."""
 
+import argparse
 import struct
 import subprocess
 import sys
-
-RUNS = 20
 
 
 def f32(x):
@@ -24,7 +23,7 @@ def left_to_right_mean(values):
 
 
 def check(output):
-    lines = output.decode().split("\n")
+    lines = output.decode().replace("\r\n", "\n").split("\n")
     if len(lines) != 4 or lines[3] != "" or lines[0] != " Voici le tableau tab rempli aleatoirement":
         return f"not the three records: {output!r}"
     table = [f32(float(field)) for field in lines[1].split()]
@@ -41,17 +40,21 @@ def check(output):
     return None
 
 
-def main(program):
-    for _ in range(RUNS):
-        run = subprocess.run([program], stdin=subprocess.DEVNULL, capture_output=True, timeout=60)
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("command", nargs="+", help="randstat, after the launcher that runs it, if any")
+    options = parser.parse_args()
+    for _ in range(options.runs):
+        run = subprocess.run(options.command, stdin=subprocess.DEVNULL, capture_output=True, timeout=300)
         problem = check(run.stdout)
         if run.returncode != 0 or run.stderr:
             problem = f"exit status {run.returncode}, standard error {run.stderr!r}"
         if problem:
-            print(f"{program}: {problem}")
+            print(f"{options.command}: {problem}")
             return 1
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main())
