@@ -5,6 +5,7 @@
 #include <new>
 
 #include "gfortran.hpp"
+#include "output.hpp"
 
 namespace console {
 
@@ -34,19 +35,26 @@ Write::Write(Location where, const Format& format) {
     auto& block = fill(block_, gfortran::output_unit,
                        advancing ? gfortran::format_given : gfortran::format_given | gfortran::advance_given, where);
     block.format = format.text.data();
-    block.format_len = static_cast<gfortran::charlen>(format.text.size());
+    block.format_len = format.text.size();
     if (!advancing) {
         block.advance = no_advance.data();
-        block.advance_len = static_cast<gfortran::charlen>(no_advance.size());
+        block.advance_len = no_advance.size();
     }
     gfortran::_gfortran_st_write(&block);
 }
 
-Write::~Write() { gfortran::_gfortran_st_write_done(gfortran::block_in(block_)); }
+Write::~Write() {
+    auto* block = gfortran::block_in(block_);
+    const Location where{block->common.filename, block->common.line};
+    // The frame gives an advance text only to keep the record open.
+    const bool record_complete = (block->common.flags & gfortran::advance_given) == 0;
+    gfortran::_gfortran_st_write_done(block);
+    detail::check_output(where, record_complete);
+}
 
 Write& Write::operator<<(std::string_view text) {
     gfortran::_gfortran_transfer_character_write(gfortran::block_in(block_), text.data(),
-                                                 static_cast<gfortran::charlen>(text.size()));
+                                                 text.size());
     return *this;
 }
 
@@ -79,7 +87,7 @@ Read& Read::operator>>(std::int32_t& value) {
 }
 
 Read& Read::text_item(char* field, std::size_t length) {
-    gfortran::_gfortran_transfer_character(gfortran::block_in(block_), field, static_cast<gfortran::charlen>(length));
+    gfortran::_gfortran_transfer_character(gfortran::block_in(block_), field, length);
     return *this;
 }
 
