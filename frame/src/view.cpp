@@ -20,6 +20,7 @@ std::int8_t type_code(ElementKind kind) {
 
 template <std::size_t Rank>
 ViewCore<Rank>::ViewCore(ElementKind kind) {
+    // cppcheck-suppress legacyUninitvar ; the placement new value-initialises it
     auto* descriptor = new (storage_.bytes) gfortran::Descriptor<Rank>{};
     descriptor->dtype.elem_len = element_size;
     descriptor->dtype.rank = static_cast<std::int8_t>(Rank);

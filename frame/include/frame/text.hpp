@@ -18,6 +18,7 @@ public:
     // From a literal of at most L bytes; the literal's length comes from its type.
     template <std::size_t N>
         requires(N - 1 <= L)
+    // cppcheck-suppress noExplicitConstructor
     consteval Text(const char (&literal)[N]) {  // NOLINT(google-explicit-constructor): reads like the literal it holds
         bytes_.fill(' ');
         for (std::size_t k = 0; k + 1 < N; ++k) bytes_[k] = literal[k];
@@ -41,6 +42,7 @@ Text(const char (&)[N]) -> Text<N - 1>;
 class CString {
 public:
     template <std::size_t N>
+    // cppcheck-suppress noExplicitConstructor
     consteval CString(const char (&literal)[N]) : text_{literal} {  // NOLINT(google-explicit-constructor)
         if (literal[N - 1] != '\0') throw "a C string needs its terminator";
     }
