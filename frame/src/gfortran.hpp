@@ -54,20 +54,33 @@ struct DataTransferOf {
     std::byte rest[Rest];
 };
 
-// What the probes showed on each target.
+// What the probes showed on each target: offsets and sizes in bytes, of the
+// block's fields and of the descriptor's, for ranks 1 and 2.
 struct Layout {
     std::size_t line, iomsg_len, common;
     std::size_t format, format_len, advance_len, advance, block, block_align;
     std::size_t dtype, rank, span, dim, descriptor1, descriptor2;
 };
 #if defined(__x86_64__) && defined(__linux__)
-inline constexpr Layout probed{16, 24, 48, 80, 88, 96, 104, 528, 8, 16, 28, 32, 40, 64, 88};
+inline constexpr Layout probed{
+    .line = 16, .iomsg_len = 24, .common = 48,
+    .format = 80, .format_len = 88, .advance_len = 96, .advance = 104, .block = 528, .block_align = 8,
+    .dtype = 16, .rank = 28, .span = 32, .dim = 40, .descriptor1 = 64, .descriptor2 = 88,
+};
 #elif defined(__i386__) && defined(__linux__)
-inline constexpr Layout probed{12, 16, 28, 48, 52, 56, 60, 340, 4, 8, 16, 20, 24, 36, 48};
+inline constexpr Layout probed{
+    .line = 12, .iomsg_len = 16, .common = 28,
+    .format = 48, .format_len = 52, .advance_len = 56, .advance = 60, .block = 340, .block_align = 4,
+    .dtype = 8, .rank = 16, .span = 20, .dim = 24, .descriptor1 = 36, .descriptor2 = 48,
+};
 #elif defined(__i386__) && defined(_WIN32)
 // A 64-bit field is 8-byte aligned here, unlike on i386 Linux: the record
 // number moves, and everything after it with it.
-inline constexpr Layout probed{12, 16, 28, 52, 56, 60, 64, 344, 8, 8, 16, 20, 24, 36, 48};
+inline constexpr Layout probed{
+    .line = 12, .iomsg_len = 16, .common = 28,
+    .format = 52, .format_len = 56, .advance_len = 60, .advance = 64, .block = 344, .block_align = 8,
+    .dtype = 8, .rank = 16, .span = 20, .dim = 24, .descriptor1 = 36, .descriptor2 = 48,
+};
 #else
 #error "no probed layout of the runtime's records for this target"
 #endif
