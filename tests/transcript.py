@@ -48,7 +48,6 @@ from pathlib import Path
 
 BACKTRACE_HEADER = b"Error termination. Backtrace:"
 OS_ERROR_PREFIX = b"Operating system error: "
-TIMEOUT_SECONDS = 120
 
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"(?:\*(\d+))?|([a-z-]+)=|(\S+)')
 
@@ -140,6 +139,7 @@ class Runner:
         self.sanitized = options.sanitized
         self.windows = options.platform == "windows"
         self.bits = options.bits
+        self.timeout = options.timeout
 
     def command(self, case):
         program = self.fixed_random if case.random is not None else self.program
@@ -202,7 +202,12 @@ class Runner:
         early = b""
         if case.prompt_first:
             early = first_record(process)
-        out, err = process.communicate(case.stdin if stdin == subprocess.PIPE else None, timeout=TIMEOUT_SECONDS)
+        try:
+            out, err = process.communicate(case.stdin if stdin == subprocess.PIPE else None, timeout=self.timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            out, err = process.communicate()
+            err += f"\n[no end within {self.timeout} s: killed]\n".encode()
         out = out or b""
         if self.sanitized:
             # The sanitizer announces the allocation it was told to refuse.
@@ -292,6 +297,7 @@ def main():
     parser.add_argument("--launcher", default="", help="command that runs the program (an emulator)")
     parser.add_argument("--platform", choices=["linux", "windows"], default="linux")
     parser.add_argument("--bits", type=int, choices=[32, 64], default=64, help="the programs' pointer width")
+    parser.add_argument("--timeout", type=int, default=120, help="seconds a run may take")
     parser.add_argument("--sanitized", action="store_true", help="the programs carry the sanitizers")
     parser.add_argument("--list", metavar="FILE")
     parser.add_argument("file", nargs="?")
