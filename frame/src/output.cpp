@@ -29,8 +29,8 @@ constexpr int standard_error = 2;
 void remember(int fd, bool failed) {
     // Every write but the runtime's own reports on standard error carries
     // standard output; with standard output closed, the runtime writes to
-    // an invalid descriptor, and that fails too. A write interrupted before
-    // it wrote anything is retried by the runtime.
+    // an invalid descriptor, and that fails too. A write that a signal
+    // interrupted before it wrote anything has refused nothing.
     if (failed && fd != standard_error && errno != EINTR && refused == 0) refused = errno;
 }
 
