@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Runs transcript cases: a program, what it is given, and exactly what it must print.
 
-A case file is named after its program (runsum.test runs bin/runsum). Lines
+A case file is named after its program (runsum.test holds the cases of runsum). Lines
 starting with '#' are comments. A case starts at the first column with its
 name; the lines below it that start with blanks continue it. Its fields:
 
