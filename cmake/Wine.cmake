@@ -6,11 +6,13 @@ function(use_wine_prefix prefix)
   find_program(WINESERVER NAMES wineserver64 wineserver HINTS ${wine_dir} REQUIRED)
   # No Mono or Gecko: the programs are console programs.
   set(environment WINEPREFIX=${prefix} WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=)
-  # The server and the services that wineboot starts outlive the test, so they
-  # must not hold its output open: CTest would wait for them.
+  # The server needs the prefix folder to start in. It and the services that
+  # wineboot starts outlive the test, so they must not hold its output open:
+  # CTest would wait for them.
   set(log ${prefix}.log)
   add_test(NAME wine.start
-    COMMAND sh -c "{ '${WINESERVER}' --persistent && '${CMAKE_CROSSCOMPILING_EMULATOR}' wineboot --init; } \
+    COMMAND sh -c "{ mkdir -p '${prefix}' && '${WINESERVER}' --persistent &&
+                     '${CMAKE_CROSSCOMPILING_EMULATOR}' wineboot --init; } \
                    </dev/null >'${log}' 2>&1 || { cat '${log}'; exit 1; }")
   add_test(NAME wine.stop COMMAND ${WINESERVER} --kill)
   set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine ENVIRONMENT "${environment}" TIMEOUT 900)
